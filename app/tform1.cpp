@@ -3,6 +3,7 @@
 #include "errorbox.h"
 #include "floatingpointerror.h"
 #include "keptimage.h"
+#include "keyboard.h"
 #include "numbertext.h"
 #include "paintbox.h"
 #include "render.h"
@@ -119,11 +120,10 @@ public:
     void setKeptPictureVisible(bool visible) override { form_.Image1->setVisible(visible); }
     void setDrawEnabled(bool enabled) override
     {
-        // Qt would hand the focus of a disabled button to the next control;
-        // the window keeps it instead, as if no control had it.
-        if (!enabled && form_.Button1->hasFocus())
-            form_.Button1->clearFocus();
-        form_.Button1->setEnabled(enabled);
+        if (enabled)
+            form_.Button1->setEnabled(true);
+        else
+            form_.keyboard()->disableWithoutMovingFocus(form_.Button1);
         form_.Button1->repaint();
     }
     void setSaveEnabled(bool enabled) override { form_.Button10->setEnabled(enabled); }
@@ -175,6 +175,27 @@ TForm1::TForm1(QWidget *parent)
 
 TForm1::~TForm1() = default;
 
+// Every control in the window's tab order: the form's own controls and
+// panels by their place, each panel's controls by theirs.
+static QList<QWidget *> tabOrdered(const QHash<QString, QWidget *> &byName,
+                                   const QString &parent)
+{
+    QList<const ControlSpec *> children;
+    for (const ControlSpec &spec : form1Controls())
+        if (QString::fromUtf8(spec.parent) == parent && spec.tabOrder >= 0)
+            children.append(&spec);
+    std::sort(children.begin(), children.end(),
+              [](const ControlSpec *a, const ControlSpec *b) { return a->tabOrder < b->tabOrder; });
+    QList<QWidget *> ordered;
+    for (const ControlSpec *spec : children) {
+        if (spec->kind == ControlClass::Panel)
+            ordered += tabOrdered(byName, QString::fromUtf8(spec->name));
+        else
+            ordered.append(byName.value(QString::fromUtf8(spec->name)));
+    }
+    return ordered;
+}
+
 void TForm1::createControls()
 {
     QHash<QString, QWidget *> byName;
@@ -183,6 +204,7 @@ void TForm1::createControls()
         QWidget *control = createControl(spec, byName.value(QString::fromUtf8(spec.parent)));
         byName.insert(control->objectName(), control);
     }
+    keyboard_ = new Keyboard(this, tabOrdered(byName, QStringLiteral("Form1")));
     const auto find = [&]<typename T>(T *&member, const char *name) {
         member = qobject_cast<T *>(byName.value(QString::fromUtf8(name)));
         Q_ASSERT(member);

@@ -10,6 +10,7 @@
 #include <optional>
 
 class KeptImage;
+class Keyboard;
 class PaintBox;
 class QCheckBox;
 class QFileDialog;
@@ -83,6 +84,8 @@ public:
     QRadioButton *RadioButton3 = nullptr;
     QFileDialog *SaveDialog1 = nullptr;
 
+    Keyboard *keyboard() const { return keyboard_; }
+
 protected:
     void changeEvent(QEvent *event) override;
 
@@ -95,6 +98,7 @@ private:
     RenderMode selectedMode() const;
     QString text(double value) const;
 
+    Keyboard *keyboard_ = nullptr;
     ViewParameters params_;
     QChar decimalSeparator_;
     QString saveFileName_ = QStringLiteral("fractal.bmp");

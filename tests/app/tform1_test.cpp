@@ -10,6 +10,8 @@
 #include "windowdescription.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -17,6 +19,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -117,11 +120,17 @@ private slots:
     void colourNumberIsSeededByTheSecond();
     void decimalSeparatorFollowsTheLocale();
 
+    void keysOnTheWindow_data();
+    void keysOnTheWindow();
+    void tabCyclesThroughTheWindow();
+
     void screenColors_data();
     void screenColors();
     void renderShowsTheEngineColours();
     void drawIsDisabledDuringARender();
     void pictureSurvivesHidingTheKeptImage();
+    void keysDuringARenderWaitForIt();
+    void closeDuringARenderWaitsForIt();
     void renderErrorShowsOneBoxAndEnablesDraw();
     void errorBoxLooksRight();
 
@@ -425,6 +434,85 @@ void TForm1Test::decimalSeparatorFollowsTheLocale()
     QCOMPARE(form.Edit1->text(), QStringLiteral("-2.3"));
 }
 
+void TForm1Test::keysOnTheWindow_data()
+{
+    QTest::addColumn<QString>("focus");  // empty: the window itself
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("clicked");  // empty: none
+    QTest::addColumn<QString>("edit1");    // Edit1's text afterwards
+
+    const int none = Qt::NoModifier, alt = Qt::AltModifier;
+    QTest::newRow("4 on a button pans left") << "Button1" << int(Qt::Key_4) << none << "Button2" << "-2.3";
+    QTest::newRow("d on a check box") << "CheckBox1" << int(Qt::Key_D) << none << "Button8" << "-0.5";
+    QTest::newRow("+ on a radio button") << "RadioButton1" << int(Qt::Key_Plus) << none << "Button7" << "-0.5";
+    QTest::newRow("keypad 9 on a button") << "Button2" << int(Qt::Key_9) << int(Qt::KeypadModifier) << "Button11" << "-0.5";
+    QTest::newRow("4 with no control focused") << "" << int(Qt::Key_4) << none << "Button2" << "-2.3";
+    QTest::newRow("4 in Edit1 is typed") << "Edit1" << int(Qt::Key_4) << none << "" << "-0.54";
+    QTest::newRow("Alt+4 in Edit1 clicks") << "Edit1" << int(Qt::Key_4) << alt << "Button2" << "-2.3";
+    QTest::newRow("S while Save is disabled") << "Button1" << int(Qt::Key_S) << none << "" << "-0.5";
+    QTest::newRow("Alt+S while Save is disabled") << "Edit5" << int(Qt::Key_S) << alt << "" << "-0.5";
+    QTest::newRow("Enter on a button") << "Button3" << int(Qt::Key_Return) << none << "Button3" << "1.3";
+    QTest::newRow("Enter on a check box") << "CheckBox1" << int(Qt::Key_Return) << none << "" << "-0.5";
+    QTest::newRow("Enter with no control focused") << "" << int(Qt::Key_Return) << none << "" << "-0.5";
+    QTest::newRow("Space on a button") << "Button2" << int(Qt::Key_Space) << none << "Button2" << "-2.3";
+    QTest::newRow("Esc does nothing") << "Button1" << int(Qt::Key_Escape) << none << "" << "-0.5";
+}
+
+void TForm1Test::keysOnTheWindow()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, clicked);
+    QFETCH(QString, edit1);
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget *focused = focus.isEmpty() ? static_cast<QWidget *>(&form)
+                                       : form.findChild<QWidget *>(focus);
+    focused->setFocus();
+    if (auto *edit = qobject_cast<QLineEdit *>(focused))
+        edit->end(false);
+    QMap<QString, int> clicks;
+    for (QPushButton *b : form.findChildren<QPushButton *>())
+        if (b->window() == &form)
+            connect(b, &QPushButton::clicked, &form, [&clicks, b] { ++clicks[b->objectName()]; });
+
+    QTest::keyClick(form.windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    QMap<QString, int> expected;
+    if (!clicked.isEmpty())
+        expected[clicked] = 1;
+    QCOMPARE(clicks, expected);  // at once, not from a timer
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QCOMPARE(form.Edit1->text(), edit1);
+    QTest::qWait(200);
+    QCOMPARE(clicks, expected);
+    QVERIFY(form.isVisible());
+}
+
+void TForm1Test::tabCyclesThroughTheWindow()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.RadioButton2->setChecked(true);  // the group's stop is the checked one
+    // From Draw; Save is disabled and skipped.
+    const QStringList expected = {"RadioButton2", "Button9", "CheckBox1",
+                                  "CheckBox2", "Edit5", "Button11", "Button12", "Button2",
+                                  "Button3", "Button4", "Button5", "Button6", "Button7",
+                                  "Button8", "Button1"};
+    QStringList seen;
+    for (int n = 0; n < expected.size(); ++n) {
+        QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, expected);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), form.Button8);
+}
+
 void TForm1Test::screenColors_data()
 {
     QPalette palette;
@@ -522,6 +610,53 @@ void TForm1Test::pictureSurvivesHidingTheKeptImage()
     // The centre never escapes: 101 * 61501 = 0x5EC811.
     QCOMPARE(shownPixel(form, 100, 100), qRgb(0x11, 0xC8, 0x5E));
     QCOMPARE(shownPixel(form, 0, 0), form.PaintBox1->pixels().pixel(0, 0));
+}
+
+void TForm1Test::keysDuringARenderWaitForIt()
+{
+    // A P typed mid-render (the focus went with the disabled Draw, so the
+    // plain key acts) starts the next render only once the first has ended.
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QList<int> positions;
+    connect(form.ProgressBar1, &QProgressBar::valueChanged, &form, [&](int value) {
+        positions << value;
+        if (positions.size() == 50) {
+            QCoreApplication::postEvent(form.windowHandle(),
+                new QKeyEvent(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier, QStringLiteral("p")));
+            QCoreApplication::postEvent(form.windowHandle(),
+                new QKeyEvent(QEvent::KeyRelease, Qt::Key_P, Qt::NoModifier, QStringLiteral("p")));
+        }
+    });
+    form.Button1->click();
+    QCOMPARE(positions.size(), 100);  // the first render ran undisturbed
+    QCOMPARE(QApplication::focusWidget(), &form);  // the window itself, no control
+    QTRY_COMPARE(positions.size(), 201);  // 0 again, then 1 ... 100
+    for (int n = 0; n < 100; ++n) {
+        QCOMPARE(positions[n], n + 1);
+        QCOMPARE(positions[101 + n], n + 1);
+    }
+    QCOMPARE(positions[100], 0);
+    QVERIFY(form.Button1->isEnabled());
+}
+
+void TForm1Test::closeDuringARenderWaitsForIt()
+{
+    TForm1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    bool visibleAtTheEnd = false;
+    connect(form.ProgressBar1, &QProgressBar::valueChanged, &form, [&](int value) {
+        if (value == 10)
+            QCoreApplication::postEvent(form.windowHandle(), new QCloseEvent);
+        if (value == 100)
+            visibleAtTheEnd = form.isVisible();
+    });
+    form.Button1->click();
+    QVERIFY(visibleAtTheEnd);
+    QCOMPARE(form.ProgressBar1->value(), 100);
+    QTRY_VERIFY(!form.isVisible());
 }
 
 void TForm1Test::renderErrorShowsOneBoxAndEnablesDraw()
