@@ -1,4 +1,5 @@
 #include "bmpwriter.h"
+#include "encodedbmp.h"
 #include "failingdevice.h"
 
 #include <QBuffer>
@@ -13,15 +14,6 @@ namespace {
 // The header is 14 bytes of file header and 40 of info header.
 constexpr int headerSize = 54;
 
-QByteArray encode(const QImage &picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!writeBmp(picture, buffer))
-        return QByteArray();
-    return bytes;
-}
 
 quint32 field(const QByteArray &bytes, int offset, int size)
 {
@@ -91,7 +83,7 @@ void BmpWriterTest::header()
     QFETCH(int, size);
     QFETCH(quint32, expected);
 
-    const QByteArray bytes = encode(gradient(200, 200));
+    const QByteArray bytes = encodedBmp(gradient(200, 200));
     QCOMPARE(bytes.size(), 120054);
     QCOMPARE(field(bytes, offset, size), expected);
 }
@@ -129,7 +121,7 @@ void BmpWriterTest::pixelOrder()
         "0c0b0a" "0f0e0d" "121110" "000000"
         "030201" "060504" "090807" "000000");
 
-    const QByteArray bytes = encode(picture);
+    const QByteArray bytes = encodedBmp(picture);
     QCOMPARE(bytes.size(), headerSize + 24);
     QCOMPARE(field(bytes, 2, 4), quint32(headerSize + 24));
     QCOMPARE(field(bytes, 18, 4), 3u);
@@ -159,7 +151,7 @@ void BmpWriterTest::rowPadding()
     QImage picture(width, height, QImage::Format_RGB32);
     picture.fill(Qt::white);
 
-    const QByteArray bytes = encode(picture);
+    const QByteArray bytes = encodedBmp(picture);
     QCOMPARE(bytes.size(), headerSize + rowSize * height);
     QCOMPARE(field(bytes, 2, 4), quint32(bytes.size()));
     QCOMPARE(field(bytes, 34, 4), quint32(rowSize * height));
@@ -172,7 +164,7 @@ void BmpWriterTest::rowPadding()
 void BmpWriterTest::roundTrip()
 {
     const QImage picture = gradient(200, 200);
-    const QByteArray bytes = encode(picture);
+    const QByteArray bytes = encodedBmp(picture);
 
     QImage decoded;
     QVERIFY(decoded.loadFromData(bytes, "BMP"));
@@ -217,7 +209,7 @@ void BmpWriterTest::writeFault()
     QCOMPARE(device.writesAfterFailure(), 0);
     // Written front to back in one pass: what got through is the start of
     // the full file.
-    const QByteArray whole = encode(picture);
+    const QByteArray whole = encodedBmp(picture);
     QCOMPARE(device.accepted(), whole.left(std::min<qint64>(capacity, whole.size())));
 }
 

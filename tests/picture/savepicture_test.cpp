@@ -1,4 +1,5 @@
 #include "bmpwriter.h"
+#include "encodedbmp.h"
 #include "saveerror.h"
 #include "savepicture.h"
 
@@ -10,16 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray encode(const QImage &picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!writeBmp(picture, buffer))
-        return QByteArray();
-    return bytes;
-}
 
 QImage picture(QRgb colour)
 {
@@ -67,7 +58,7 @@ void SavePictureTest::replacesExistingFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();
     QCOMPARE(written.size(), 120054);
-    QCOMPARE(written, encode(second));
+    QCOMPARE(written, encodedBmp(second));
     QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("test")});
 }
 
