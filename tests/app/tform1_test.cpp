@@ -129,6 +129,7 @@ private slots:
     void renderShowsTheEngineColours();
     void drawIsDisabledDuringARender();
     void pictureSurvivesHidingTheKeptImage();
+    void typedTextIsNeverRead();
     void keysDuringARenderWaitForIt();
     void closeDuringARenderWaitsForIt();
     void renderErrorShowsOneBoxAndEnablesDraw();
@@ -610,6 +611,19 @@ void TForm1Test::pictureSurvivesHidingTheKeptImage()
     // The centre never escapes: 101 * 61501 = 0x5EC811.
     QCOMPARE(shownPixel(form, 100, 100), qRgb(0x11, 0xC8, 0x5E));
     QCOMPARE(shownPixel(form, 0, 0), form.PaintBox1->pixels().pixel(0, 0));
+}
+
+void TForm1Test::typedTextIsNeverRead()
+{
+    // The edit boxes only show values: a number typed into Edit1 does not
+    // move the view the next render draws.
+    TForm1 form;
+    form.Edit1->setText(QStringLiteral("5"));
+    form.Edit5->setText(QStringLiteral("3"));
+    form.Button1->click();
+    QCOMPARE(form.viewParameters().x, -0.5);
+    QCOMPARE(form.viewParameters().IterationLimit, 100);
+    QCOMPARE(form.PaintBox1->pixels().pixel(100, 100), qRgb(0x11, 0xC8, 0x5E));  // k = 101
 }
 
 void TForm1Test::keysDuringARenderWaitForIt()
