@@ -209,8 +209,8 @@ void TForm1::createControls()
         member = qobject_cast<T *>(byName.value(QString::fromUtf8(name)));
         Q_ASSERT(member);
     };
-    Image1 = static_cast<KeptImage *>(byName.value(QStringLiteral("Image1")));
-    PaintBox1 = static_cast<PaintBox *>(byName.value(QStringLiteral("PaintBox1")));
+    find(Image1, "Image1");
+    find(PaintBox1, "PaintBox1");
     find(ProgressBar1, "ProgressBar1");
     find(Panel1, "Panel1");
     find(Panel2, "Panel2");
