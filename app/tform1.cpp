@@ -63,15 +63,10 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         break;
     }
     case ControlClass::Label: {
-        // Labels grow to their caption, so no glyph is cut in this font.
         auto *label = new QLabel(text, parent);
-        label->setGeometry(spec.left, spec.top, spec.width, spec.height);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        const QFontMetrics metrics = label->fontMetrics();
-        label->setObjectName(QString::fromUtf8(spec.name));
-        label->resize(std::max(spec.width, metrics.horizontalAdvance(text)),
-                      std::max(spec.height, metrics.height()));
-        return label;
+        w = label;
+        break;
     }
     case ControlClass::Edit:
         w = new QLineEdit(text, parent);
@@ -101,7 +96,33 @@ QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         w->setFocusPolicy(Qt::ClickFocus);
     if (spec.kind == ControlClass::ProgressBar || spec.kind == ControlClass::Panel)
         w->setFocusPolicy(Qt::NoFocus);
+    if (spec.kind == ControlClass::Label) {
+        // Labels grow to their caption, so no glyph is cut in this font.
+        const QFontMetrics metrics = w->fontMetrics();
+        w->resize(std::max(spec.width, metrics.horizontalAdvance(text)),
+                  std::max(spec.height, metrics.height()));
+    }
     return w;
+}
+
+// Every control in the window's tab order: the form's own controls and
+// panels by their place, each panel's controls by theirs.
+QList<QWidget *> tabOrdered(const QHash<QString, QWidget *> &byName, const QString &parent)
+{
+    QList<const ControlSpec *> children;
+    for (const ControlSpec &spec : form1Controls())
+        if (QString::fromUtf8(spec.parent) == parent && spec.tabOrder >= 0)
+            children.append(&spec);
+    std::sort(children.begin(), children.end(),
+              [](const ControlSpec *a, const ControlSpec *b) { return a->tabOrder < b->tabOrder; });
+    QList<QWidget *> ordered;
+    for (const ControlSpec *spec : children) {
+        if (spec->kind == ControlClass::Panel)
+            ordered += tabOrdered(byName, QString::fromUtf8(spec->name));
+        else
+            ordered.append(byName.value(QString::fromUtf8(spec->name)));
+    }
+    return ordered;
 }
 
 // Turns a TColor into a pixel of this window's palette.
@@ -174,27 +195,6 @@ TForm1::TForm1(QWidget *parent)
 }
 
 TForm1::~TForm1() = default;
-
-// Every control in the window's tab order: the form's own controls and
-// panels by their place, each panel's controls by theirs.
-static QList<QWidget *> tabOrdered(const QHash<QString, QWidget *> &byName,
-                                   const QString &parent)
-{
-    QList<const ControlSpec *> children;
-    for (const ControlSpec &spec : form1Controls())
-        if (QString::fromUtf8(spec.parent) == parent && spec.tabOrder >= 0)
-            children.append(&spec);
-    std::sort(children.begin(), children.end(),
-              [](const ControlSpec *a, const ControlSpec *b) { return a->tabOrder < b->tabOrder; });
-    QList<QWidget *> ordered;
-    for (const ControlSpec *spec : children) {
-        if (spec->kind == ControlClass::Panel)
-            ordered += tabOrdered(byName, QString::fromUtf8(spec->name));
-        else
-            ordered.append(byName.value(QString::fromUtf8(spec->name)));
-    }
-    return ordered;
-}
 
 void TForm1::createControls()
 {
